@@ -1,0 +1,4 @@
+#include "core/generator/library_globals.h"
+
+TextList LibraryNames;
+Text WordPool;
