@@ -1,8 +1,11 @@
 #include "core/generator/passphrase.h"
 
 #include <algorithm>
+#include <cstring>
 
-WordList::WordList(std::string_view pool) : words_(SplitTextViews(pool, kWordSeparator)) {
+WordList::WordList(std::string_view pool) : storage_(pool) {
+    storage_.append(kCopySlack, '\0');
+    words_ = SplitTextViews(std::string_view(storage_).substr(0, pool.size()), kWordSeparator);
     size_t n = words_.size();
     size_t drawable = std::min<size_t>(n, 32768);
     for (size_t i = 0; i < drawable; ++i) {
@@ -25,20 +28,37 @@ Text AssemblePassphrase(const WordList& words, int32_t maxLength, RandomSource& 
     Text passphrase;
     if (maxLength <= 0 || words.words_.empty() || !words.anyDrawableLetter_) return passphrase;
 
+    // The comparison of letters with the maximum is made in 64 bits, so nothing overflows.
+    constexpr size_t kSlack = WordList::kCopySlack;
+    const bool single = words.words_.size() == 1;
+
     // Room for the expected length, taken once: letters below maxLength plus one space per word.
     size_t averageWord = std::max<size_t>(1, words.drawableBytes_ / words.drawableCount_);
     uint64_t expected = static_cast<uint64_t>(maxLength) + static_cast<uint64_t>(maxLength) / averageWord + 64;
-    passphrase.reserve(static_cast<size_t>(std::min<uint64_t>(expected, kMaxPassphraseBytes)));
+    size_t room = static_cast<size_t>(std::min<uint64_t>(expected, kMaxPassphraseBytes)) + kSlack;
+    passphrase.resize(room);
 
+    size_t length = 0;
     int64_t letters = 0;
     for (;;) {
         // The same draw as RandomBetween(1, N): no generator step for a single word.
-        std::string_view word = words.words_.size() == 1 ? words.words_[0]
-                                                         : words.words_[words.wordForOutput_[random.Step()]];
-        if (letters + static_cast<int64_t>(word.size()) >= maxLength) return passphrase;
-        if (passphrase.size() + word.size() + 1 > kMaxPassphraseBytes) return passphrase;
-        passphrase.append(word);
-        passphrase.push_back(' ');
+        std::string_view word = single ? words.words_[0] : words.words_[words.wordForOutput_[random.Step()]];
+        if (letters + static_cast<int64_t>(word.size()) >= maxLength) break;
+        if (length + word.size() + 1 > kMaxPassphraseBytes) break;
+        if (length + word.size() + 1 + kSlack > room) {
+            room = std::min(room * 2, kMaxPassphraseBytes + kSlack);
+            passphrase.resize(room);
+        }
+        char* out = passphrase.data() + length;
+        // Every word is followed by kSlack readable bytes, and the room keeps kSlack spare bytes.
+        if (word.size() <= kSlack)
+            std::memcpy(out, word.data(), kSlack);
+        else
+            std::memcpy(out, word.data(), word.size());
+        out[word.size()] = ' ';
+        length += word.size() + 1;
         letters += static_cast<int64_t>(word.size());
     }
+    passphrase.resize(length);
+    return passphrase;
 }

@@ -15,7 +15,6 @@
 inline constexpr size_t kMaxPassphraseBytes = 256 * 1024;
 
 // A word pool split once at the word separator, ready for many passphrases.
-// It keeps views into the pool text, which must outlive it.
 class WordList {
 public:
     explicit WordList(std::string_view pool);
@@ -26,7 +25,10 @@ public:
 private:
     friend Text AssemblePassphrase(const WordList& words, int32_t maxLength, RandomSource& random);
 
-    std::vector<std::string_view> words_;
+    // The pool followed by kCopySlack bytes, so a short word can be copied in one fixed-size move.
+    static constexpr size_t kCopySlack = 16;
+    std::string storage_;
+    std::vector<std::string_view> words_;  // views into storage_
     // The 0-based word that each generator output draws (RandomBetween(1, N) is 1 + r mod N),
     // filled when N >= 2; only the first 32,768 words can ever be drawn.
     std::vector<uint16_t> wordForOutput_;
