@@ -1,17 +1,18 @@
 #include "testing/scratch_folder.h"
 
 #include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder() {
     static std::atomic<unsigned> counter{0};
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    // <chrono> cannot be compiled to GBK (its "µs"), so the name's stamp comes from random_device.
+    unsigned stamp = std::random_device()();
     std::error_code ec;
     for (;;) {
         path_ = fs::temp_directory_path() / ("password-test-" + std::to_string(stamp) + "-" + std::to_string(++counter));
