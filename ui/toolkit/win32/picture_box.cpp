@@ -1,0 +1,47 @@
+// The picture box, painted by the program with the banner.
+#include "ui/toolkit/win32/backend.h"
+#include "ui/toolkit/win32/win_error.h"
+
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"PasswordPictureBox";
+
+void Paint(HWND hwnd, HDC dc) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    PaintBanner(dc, r, gWindow.banner);
+}
+
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        Paint(hwnd, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT: Paint(hwnd, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;  // painting fills the whole box
+    case WM_SETFONT: SetWindowLongPtrW(hwnd, 0, static_cast<LONG_PTR>(wParam)); return 0;  // kept, like every control's
+    case WM_GETFONT: return GetWindowLongPtrW(hwnd, 0);
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterPictureBoxClass() {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPictureClass, &wc)) return true;
+    wc.lpfnWndProc = PictureBoxProc;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPictureClass;
+    if (!RegisterClassExW(&wc)) return LogWinError("registering the picture box class");
+    return true;
+}
+
+HWND CreatePictureBox(const ControlRow& row, HWND parent) { return CreateControlWindow(kPictureClass, row, parent, 0); }
