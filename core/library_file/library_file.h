@@ -2,6 +2,7 @@
 // Every access goes to the file anew; failures are silent and read as the empty text.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "core/text/text.h"
@@ -11,6 +12,11 @@ inline constexpr std::string_view kWordListKey = "配置项名称";
 inline constexpr std::string_view kSettingsSection = "配置";
 inline constexpr std::string_view kDefaultLibrary = "默认";
 inline constexpr std::string_view kDefaultWordList = "one、two、three、four、five、six、seven、eight、nine、ten、48zumbo";
+
+// The buffers the profile functions are given: a value is read into the first (so at most 10,239
+// bytes), all section names into the second (each name zero-ended, then one final zero).
+inline constexpr uint32_t kValueBufferSize = 10240;
+inline constexpr uint32_t kSectionNamesBufferSize = 204800;
 
 // The executable's full path (GetModuleFileNameA on Windows), however long it is.
 Text ModuleFileName();

@@ -1,0 +1,105 @@
+#include "core/library_file/test_folder.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "core/library_file/profile_seam.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The temporary folder in the program's form (its name is ASCII on every machine we test on).
+Text TempRoot() {
+    Text p = fs::temp_directory_path().string();
+    for (char& c : p)
+        if (c == '/') c = '\\';
+    while (!p.empty() && p.back() == '\\') p.pop_back();
+    return p;
+}
+
+}  // namespace
+
+bool MakeFolderAt(const Text& path) {
+#ifdef _WIN32
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+#else
+    return mkdir(HostPath(path).c_str(), 0755) == 0;
+#endif
+}
+
+void SetReadOnly(const Text& path, bool readOnly) {
+#ifdef _WIN32
+    SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+#else
+    chmod(HostPath(path).c_str(), readOnly ? 0444 : 0644);
+#endif
+}
+
+bool ReadOnlyIsKept(const Text& path) {
+#ifdef _WIN32
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(h);
+    return false;
+#else
+    (void)path;
+    return true;
+#endif
+}
+
+TestFolder::TestFolder() {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    const Text root = TempRoot();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = root + "\\library-file-test-" + std::to_string(random());
+        if (MakeFolderAt(path_)) return;
+    }
+    std::abort();  // no temporary folder to work in: nothing a test could do
+}
+
+TestFolder::~TestFolder() {
+    std::error_code ec;
+    // Remove the folder through its wide name, which needs no code page (names inside may be GBK).
+    fs::remove_all(fs::path(HostPath(path_)), ec);
+}
+
+void TestFolder::Write(std::string_view name, std::string_view bytes) const {
+    std::FILE* f = std::fopen(HostPath(Path(name)).c_str(), "wb");
+    if (f == nullptr) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+Text TestFolder::Read(std::string_view name) const {
+    Text out;
+    std::FILE* f = std::fopen(HostPath(Path(name)).c_str(), "rb");
+    if (f == nullptr) return out;
+    char chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.append(chunk, n);
+    std::fclose(f);
+    return out;
+}
+
+void TestFolder::Remove(std::string_view name) const {
+#ifdef _WIN32
+    SetFileAttributesA(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(Path(name).c_str())) RemoveDirectoryA(Path(name).c_str());
+#else
+    std::remove(HostPath(Path(name)).c_str());
+#endif
+}
+
+bool TestFolder::MakeFolder(std::string_view name) const { return MakeFolderAt(Path(name)); }

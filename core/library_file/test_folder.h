@@ -1,0 +1,35 @@
+// A fresh folder for one test of the library file, removed again with everything in it. Paths are
+// given as the program names them: backslashes, GBK bytes (the native build maps them itself).
+#pragma once
+
+#include <string_view>
+
+#include "core/text/text.h"
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const Text& Path() const { return path_; }
+    Text Path(std::string_view name) const { return path_ + "\\" + Text(name); }
+
+    void Write(std::string_view name, std::string_view bytes) const;
+    // The file's bytes; empty when it is missing.
+    Text Read(std::string_view name) const;
+    void Remove(std::string_view name) const;
+    bool MakeFolder(std::string_view name) const;
+
+private:
+    Text path_;
+};
+
+// Makes a folder (GBK path with backslashes); false when it fails.
+bool MakeFolderAt(const Text& path);
+// Marks a file read-only (or writable again) the platform's way.
+void SetReadOnly(const Text& path, bool readOnly);
+// Whether the platform keeps a read-only file from being written. Windows does; Wine run as root
+// does not. The portable engine keeps it by its own rule, so natively this is always true.
+bool ReadOnlyIsKept(const Text& path);
