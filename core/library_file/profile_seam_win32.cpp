@@ -21,13 +21,16 @@ uint32_t PlatformGetProfileSectionNames(char* buffer, uint32_t size, const char*
 }
 
 Text PlatformModuleFileName() {
-    // A path that fills the buffer may have been cut; ask again with more room. Windows paths
-    // reach 32,767 UTF-16 units, which code page 936 writes in at most twice as many bytes.
+    // A path that may have been cut is asked for again with more room. The count alone does not
+    // say so: the path is converted from UTF-16 into the buffer in whole characters, so a cut path
+    // can stop a byte short of filling it (Wine does this). Anything that comes within two bytes of
+    // the end counts as cut. Windows paths reach 32,767 UTF-16 units, which code page 936 writes
+    // in at most twice as many bytes.
     std::vector<char> buffer(MAX_PATH);
     for (;;) {
         DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return Text();
-        if (n < buffer.size()) return Text(buffer.data(), n);
+        if (n + 2 < buffer.size()) return Text(buffer.data(), n);
         if (buffer.size() >= 4 * 32768) return Text();
         buffer.resize(buffer.size() * 2);
     }

@@ -29,9 +29,24 @@ Text TempRoot() {
 
 }  // namespace
 
+#ifdef _WIN32
+std::wstring WideFrom936(const Text& text) {
+    int n = MultiByteToWideChar(936, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(n > 0 ? n : 1, L'\0');
+    if (n > 0) MultiByteToWideChar(936, 0, text.c_str(), -1, wide.data(), n);
+    wide.resize(wcslen(wide.c_str()));
+    return wide;
+}
+
+std::wstring LongWidePath(const Text& path) {
+    // The ANSI file functions stop at MAX_PATH; the wide ones go beyond it in the "\\?\" form.
+    return WideFrom936(path.size() >= 240 && path.rfind("\\\\", 0) != 0 ? "\\\\?\\" + path : path);
+}
+#endif
+
 bool MakeFolderAt(const Text& path) {
 #ifdef _WIN32
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+    return CreateDirectoryW(LongWidePath(path).c_str(), nullptr) != 0;
 #else
     return mkdir(HostPath(path).c_str(), 0755) == 0;
 #endif
@@ -100,6 +115,19 @@ void TestFolder::Remove(std::string_view name) const {
 #else
     std::remove(HostPath(Path(name)).c_str());
 #endif
+}
+
+void TestFolder::CopyBytes(const Text& from, const Text& to) {
+    std::FILE* in = std::fopen(HostPath(from).c_str(), "rb");
+    if (in == nullptr) return;
+    std::FILE* out = std::fopen(HostPath(to).c_str(), "wb");
+    if (out != nullptr) {
+        char chunk[65536];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) std::fwrite(chunk, 1, n, out);
+        std::fclose(out);
+    }
+    std::fclose(in);
 }
 
 bool TestFolder::MakeFolder(std::string_view name) const { return MakeFolderAt(Path(name)); }

@@ -21,11 +21,19 @@ public:
     Text Read(std::string_view name) const;
     void Remove(std::string_view name) const;
     bool MakeFolder(std::string_view name) const;
+    // Copies a file byte for byte (both paths in the program's form).
+    static void CopyBytes(const Text& from, const Text& to);
 
 private:
     Text path_;
 };
 
+#ifdef _WIN32
+#include <string>
+// The path as the wide file functions of Windows take it, in the "\\?\" form when it is long.
+std::wstring LongWidePath(const Text& path);
+std::wstring WideFrom936(const Text& text);
+#endif
 // Makes a folder (GBK path with backslashes); false when it fails.
 bool MakeFolderAt(const Text& path);
 // Marks a file read-only (or writable again) the platform's way.
