@@ -80,13 +80,19 @@ bool ProfileWriteText(std::string_view file, std::string_view section, std::stri
 }
 
 TextList ProfileSectionNames(std::string_view file) {
+    const Text name(file);
     std::vector<char> buffer(kSectionNamesBufferSize, '\0');
-    uint32_t count = PlatformGetProfileSectionNames(buffer.data(), kSectionNamesBufferSize, Text(file).c_str());
+    uint32_t count = PlatformGetProfileSectionNames(buffer.data(), kSectionNamesBufferSize, name.c_str());
     TextList names = NamesInBuffer(buffer);
-    // A count of size - 2 says the names were cut; so does a list that fills the buffer exactly.
-    // Only a cut inside a name leaves a byte before the two final zeros: that name is a fragment.
-    if (count == kSectionNamesBufferSize - 2 && buffer[kSectionNamesBufferSize - 3] != '\0' && !names.empty()) {
-        names.pop_back();
+    // A count of size - 2 says the names were cut. When the last name in the buffer ends before
+    // byte size - 2, the cut fell between names and every name is whole. When it ends at size - 2
+    // it may be a fragment, or a whole name that filled the buffer exactly (Windows says "cut"
+    // for that too). A buffer two bytes larger tells: a whole name has its zero at the same place.
+    const uint32_t last = kSectionNamesBufferSize - 3;
+    if (count == kSectionNamesBufferSize - 2 && buffer[last] != '\0' && !names.empty()) {
+        std::vector<char> wider(kSectionNamesBufferSize + 2, '\0');
+        PlatformGetProfileSectionNames(wider.data(), kSectionNamesBufferSize + 2, name.c_str());
+        if (wider[last + 1] != '\0') names.pop_back();
     }
     return names;
 }
