@@ -26,6 +26,7 @@ Text ModuleFileName();
 void FixRunDirectory(std::string_view executablePath);
 
 // The folder that holds the executable, without a trailing backslash; empty when the path has none.
+// Fixed from ModuleFileName() on first use if FixRunDirectory has not been called.
 Text RunDirectory();
 
 // RunDirectory() followed by "\pconfig.ini".
