@@ -138,6 +138,11 @@ bool WaitUntil(const std::function<bool()>& done, Duration limit) {
     }
 }
 
+void DrawFramesWithoutWindowManager() {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Password.exe\\X11 Driver", L"Decorated", REG_SZ,
+                    L"N", 2 * sizeof(wchar_t));
+}
+
 void SetProgramUnderTest(std::wstring_view path) {
     std::wstring p(path);
     // ctest hands over the build's Unix path; Wine's drive Z: is the Unix root.
@@ -243,12 +248,18 @@ HWND RunningProgram::MainWindow() const {
 }
 
 bool RunningProgram::WaitMainWindowShown(Duration limit) const {
-    return WaitUntil(
-        [&] {
-            HWND main = MainWindow();
-            return main && IsWindowVisible(main);
-        },
-        limit);
+    ULONGLONG start = GetTickCount64();
+    if (!WaitUntil(
+            [&] {
+                HWND main = MainWindow();
+                return main && IsWindowVisible(main);
+            },
+            limit))
+        return false;
+    // Shown is not yet ready: under Wine a click in the first moments after the window appears,
+    // before the message loop first waits for input, can be lost.
+    ULONGLONG spent = GetTickCount64() - start;
+    return WaitForInputIdle(process_.hProcess, spent < limit ? static_cast<DWORD>(limit - spent) : 0) == 0;
 }
 
 HWND RunningProgram::MessageBox() const {
@@ -285,12 +296,12 @@ int32_t RunningProgram::Checked(控件 radio) const {
     return hwnd ? static_cast<int32_t>(Ask(hwnd, BM_GETCHECK)) : -1;
 }
 
-TextList RunningProgram::ComboItems() const {
+TextList RunningProgram::ComboItems(size_t limit) const {
     TextList items;
     HWND combo = Control(控件::组合框_词库列表);
     if (!combo) return items;
     LRESULT count = Ask(combo, CB_GETCOUNT);
-    for (LRESULT i = 0; i < count; ++i) {
+    for (LRESULT i = 0; i < count && items.size() < limit; ++i) {
         LRESULT length = Ask(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
         if (length < 0) break;
         std::wstring item(static_cast<size_t>(length) + 1, L'\0');

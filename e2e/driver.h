@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -24,6 +25,10 @@ inline constexpr Duration kReactLimit = 10000;
 
 // Polls `done` until it holds or `limit` has passed; whether it held.
 bool WaitUntil(const std::function<bool()>& done, Duration limit);
+
+// No window manager runs on the test display: Wine is asked to draw the program's title bar and
+// frame itself, as Windows does, so a screenshot shows them and the close button can be clicked.
+void DrawFramesWithoutWindowManager();
 
 // The program under test, as given on the driver's command line (a Unix path becomes Z:\...).
 void SetProgramUnderTest(std::wstring_view path);
@@ -73,6 +78,7 @@ public:
 
     // The main window (the top-level window holding 分组框1), nullptr until it exists.
     HWND MainWindow() const;
+    // Shown, and the program waiting for input (WaitForInputIdle).
     bool WaitMainWindowShown(Duration limit = kStartLimit) const;
     // A visible message box (#32770) of the process, nullptr when none is open.
     HWND MessageBox() const;
@@ -85,7 +91,8 @@ public:
     HWND Control(控件 control) const;
     Text ControlText(控件 control) const;
     int32_t Checked(控件 radio) const;
-    TextList ComboItems() const;
+    // The combo box's items from the first, at most `limit` of them.
+    TextList ComboItems(size_t limit = SIZE_MAX) const;
     int32_t ComboSelection() const;
     // The control that has the keyboard focus (a combo box's edit field counts as the combo box).
     std::optional<控件> Focus() const;

@@ -17,9 +17,6 @@ int wmain(int argc, wchar_t** argv) {
         fprintf(stderr, "no program under test: pass --program=PATH to Password.exe\n");
         return 2;
     }
-    // No window manager runs on the test display: Wine then draws the title bar and frame itself, as
-    // Windows does, so the screenshot shows them and the close button can be clicked.
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Password.exe\\X11 Driver", L"Decorated", REG_SZ,
-                    L"N", 2 * sizeof(wchar_t));
+    DrawFramesWithoutWindowManager();
     return RUN_ALL_TESTS();
 }

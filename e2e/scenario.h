@@ -29,7 +29,7 @@ enum class CloseWay { EscKey, SystemMenuClose, AltF4, CloseButton };
 const char* Name(CloseWay way);
 
 class Scenario : public testing::Test {
-protected:
+public:
     ProgramFolder folder;
     std::unique_ptr<RunningProgram> program;
 
