@@ -13,13 +13,14 @@ WordList::WordList(std::string_view pool) : storage_(pool) {
         drawableBytes_ += words_[i].size();
     }
     drawableCount_ = drawable;
-    if (n >= 2) {
-        wordForOutput_.resize(32768);
-        uint32_t word = 0;
-        for (uint32_t r = 0; r < 32768; ++r) {  // r mod n, counted up instead of divided
-            wordForOutput_[r] = static_cast<uint16_t>(word);
-            if (++word == n) word = 0;
-        }
+}
+
+void WordList::FillDrawTable() const {
+    wordForOutput_.resize(32768);
+    uint32_t word = 0;
+    for (uint32_t r = 0; r < 32768; ++r) {  // r mod n, counted up instead of divided
+        wordForOutput_[r] = static_cast<uint16_t>(word);
+        if (++word == words_.size()) word = 0;
     }
 }
 
@@ -31,6 +32,10 @@ Text AssemblePassphrase(const WordList& words, int32_t maxLength, RandomSource& 
     // The comparison of letters with the maximum is made in 64 bits, so nothing overflows.
     constexpr size_t kSlack = WordList::kCopySlack;
     const bool single = words.words_.size() == 1;
+    const uint32_t count = static_cast<uint32_t>(words.words_.size());
+    constexpr int32_t kDrawTableFromLength = 4096;  // a few hundred draws: the table pays for itself
+    if (!single && maxLength >= kDrawTableFromLength && words.wordForOutput_.empty()) words.FillDrawTable();
+    const uint16_t* drawTable = words.wordForOutput_.empty() ? nullptr : words.wordForOutput_.data();
 
     // Room for the expected length, taken once: letters below maxLength plus one space per word.
     size_t averageWord = std::max<size_t>(1, words.drawableBytes_ / words.drawableCount_);
@@ -42,7 +47,12 @@ Text AssemblePassphrase(const WordList& words, int32_t maxLength, RandomSource& 
     int64_t letters = 0;
     for (;;) {
         // The same draw as RandomBetween(1, N): no generator step for a single word.
-        std::string_view word = single ? words.words_[0] : words.words_[words.wordForOutput_[random.Step()]];
+        size_t index = 0;
+        if (!single) {
+            uint32_t r = random.Step();
+            index = drawTable ? drawTable[r] : r % count;
+        }
+        std::string_view word = words.words_[index];
         if (letters + static_cast<int64_t>(word.size()) >= maxLength) break;
         if (length + word.size() + 1 > kMaxPassphraseBytes) break;
         if (length + word.size() + 1 + kSlack > room) {

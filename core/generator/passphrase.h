@@ -29,9 +29,11 @@ private:
     static constexpr size_t kCopySlack = 16;
     std::string storage_;
     std::vector<std::string_view> words_;  // views into storage_
-    // The 0-based word that each generator output draws (RandomBetween(1, N) is 1 + r mod N),
-    // filled when N >= 2; only the first 32,768 words can ever be drawn.
-    std::vector<uint16_t> wordForOutput_;
+    // The 0-based word that each generator output draws (RandomBetween(1, N) is 1 + r mod N).
+    // Filled for the first long passphrase when N >= 2; for short ones dividing costs less.
+    // Only the first 32,768 words can ever be drawn.
+    void FillDrawTable() const;
+    mutable std::vector<uint16_t> wordForOutput_;
     bool anyDrawableLetter_ = false;
     size_t drawableBytes_ = 0;  // total length of the drawable words, for sizing the result
     size_t drawableCount_ = 0;

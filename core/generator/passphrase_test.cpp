@@ -140,7 +140,10 @@ TEST(AssemblePassphrase, HugeMaximumIsCapped) {
 TEST(AssemblePassphrase, DrawsBeyondTheFirst32768WordsNever) {
     // 40,000 one-letter words: only words 1 to 32,768 can be drawn.
     std::string pool;
-    for (int i = 0; i < 40000; ++i) pool += (i < 32768 ? "a" : "b") + std::string("、");
+    for (int i = 0; i < 40000; ++i) {
+        pool += i < 32768 ? "a" : "b";
+        pool += "、";
+    }
     Text p = Assemble(pool, 5000, 9);
     EXPECT_EQ(p.find('b'), std::string::npos);
     EXPECT_EQ(p.size(), 2u * 4999);
