@@ -38,8 +38,13 @@ public:
     void ShowMessage(std::string_view text) override {
         std::wstring wide = WideFrom936(text);
         std::wstring caption = WideFrom936("信息：");
-        // No owner and task-modal: every window of the thread is disabled while it is open.
+        // No owner and task-modal: every window of the thread is disabled while it is open. The
+        // box is gone before they are enabled again, so nothing takes the activation back by
+        // itself: the window that had it gets it back (its focus comes back with it).
+        HWND active = GetActiveWindow();
         MessageBoxW(nullptr, wide.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL);
+        if (active && IsWindow(active) && IsWindowVisible(active) && GetActiveWindow() != active)
+            SetForegroundWindow(active);
     }
 };
 

@@ -469,6 +469,35 @@ BOOL CALLBACK FindMessageBox(HWND h, LPARAM found) {
     return TRUE;
 }
 
+// Closes the first message box of `thread` with OK once it shows (10 s at most), after `look`.
+std::thread CloseMessageBoxOf(DWORD thread, std::function<void(HWND box)> look) {
+    return std::thread([thread, look] {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !box; ++i) {
+            EnumThreadWindows(thread, FindMessageBox, reinterpret_cast<LPARAM>(&box));
+            if (!box) Sleep(20);
+        }
+        if (!box) return;
+        look(box);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+}
+
+// Closing the box gives the window back its activation and the control its focus, so the user
+// types on where they were.
+TEST_F(WindowTest, AfterAMessageTheWindowIsActiveAgain) {
+    Load();
+    HWND button = Control(控件::按钮_生成);
+    SetFocus(button);
+    std::thread closer = CloseMessageBoxOf(GetCurrentThreadId(), [](HWND) {});
+    WindowToolkit().ShowMessage("请填写最大长度和生成个数");
+    closer.join();
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), MainWindowHandle());
+    EXPECT_EQ(GetForegroundWindow(), MainWindowHandle());
+    EXPECT_EQ(GetFocus(), button);
+}
+
 // A message box of the created event appears while the window is hidden, with no owner, the
 // caption "信息：", one button, and every window of the thread disabled.
 TEST_F(WindowTest, MessageBoxIsTaskModalWithoutOwnerWhileHidden) {
