@@ -13,16 +13,16 @@
 #include "core/library_file/library_file.h"
 #include "core/library_file/profile_engine.h"
 #include "core/library_file/profile_seam.h"
-#include "core/library_file/test_folder.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
 const char kOld[] = "[a]\r\nk=1\r\n";
 
 // The names in the folder, so a leftover temporary file shows.
-std::vector<std::string> Entries(const TestFolder& folder) {
+std::vector<std::string> Entries(const ScratchFolder& folder) {
     std::vector<std::string> names;
-    if (DIR* d = opendir(HostPath(folder.Path()).c_str())) {
+    if (DIR* d = opendir(HostPath(folder.ProgramPath()).c_str())) {
         while (dirent* e = readdir(d)) {
             if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
         }
@@ -32,9 +32,9 @@ std::vector<std::string> Entries(const TestFolder& folder) {
 }
 
 TEST(PortableProfileWrite, AFullDiskLeavesTheOldFileWhole) {
-    TestFolder folder;
+    ScratchFolder folder;
     folder.Write("pconfig.ini", kOld);
-    const Text file = folder.Path("pconfig.ini");
+    const Text file = folder.ProgramPath("pconfig.ini");
     // Files may grow no larger than the old one, as on a full disk; root is held to it too.
     struct sigaction ignore{}, before{};
     ignore.sa_handler = SIG_IGN;
@@ -55,9 +55,9 @@ TEST(PortableProfileWrite, AFullDiskLeavesTheOldFileWhole) {
 }
 
 TEST(PortableProfileWrite, AReadOnlyFolderTakesNoWrite) {
-    TestFolder folder;
+    ScratchFolder folder;
     folder.Write("pconfig.ini", kOld);
-    const Text dir = HostPath(folder.Path());
+    const Text dir = HostPath(folder.ProgramPath());
     ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
     const Text probe = dir + "/probe";
     if (FILE* f = std::fopen(probe.c_str(), "w")) {
@@ -66,19 +66,19 @@ TEST(PortableProfileWrite, AReadOnlyFolderTakesNoWrite) {
         chmod(dir.c_str(), 0755);
         GTEST_SKIP() << "this user writes into read-only folders (root)";
     }
-    EXPECT_FALSE(ProfileWriteText(folder.Path("pconfig.ini"), "a", "k", "2"));
+    EXPECT_FALSE(ProfileWriteText(folder.ProgramPath("pconfig.ini"), "a", "k", "2"));
     chmod(dir.c_str(), 0755);
     EXPECT_EQ(folder.Read("pconfig.ini"), kOld);
     EXPECT_EQ(Entries(folder), std::vector<std::string>{"pconfig.ini"});
 }
 
 TEST(PortableProfileWrite, KeepsTheFilesModeAndLeavesNothingBeside) {
-    TestFolder folder;
+    ScratchFolder folder;
     folder.Write("pconfig.ini", kOld);
-    const Text path = HostPath(folder.Path("pconfig.ini"));
+    const Text path = HostPath(folder.ProgramPath("pconfig.ini"));
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-    EXPECT_TRUE(ProfileWriteText(folder.Path("pconfig.ini"), "a", "k", "2"));
-    EXPECT_TRUE(ProfileWriteText(folder.Path("pconfig.ini"), "b", "k", "3"));
+    EXPECT_TRUE(ProfileWriteText(folder.ProgramPath("pconfig.ini"), "a", "k", "2"));
+    EXPECT_TRUE(ProfileWriteText(folder.ProgramPath("pconfig.ini"), "b", "k", "3"));
     struct stat st{};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -87,11 +87,11 @@ TEST(PortableProfileWrite, KeepsTheFilesModeAndLeavesNothingBeside) {
 }
 
 TEST(PortableProfileWrite, WritesThroughALinkAndKeepsIt) {
-    TestFolder folder;
+    ScratchFolder folder;
     folder.Write("real.ini", kOld);
-    const Text link = HostPath(folder.Path("pconfig.ini"));
+    const Text link = HostPath(folder.ProgramPath("pconfig.ini"));
     ASSERT_EQ(symlink("real.ini", link.c_str()), 0);
-    EXPECT_TRUE(ProfileWriteText(folder.Path("pconfig.ini"), "a", "k", "2"));
+    EXPECT_TRUE(ProfileWriteText(folder.ProgramPath("pconfig.ini"), "a", "k", "2"));
     struct stat st{};
     ASSERT_EQ(lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -99,12 +99,12 @@ TEST(PortableProfileWrite, WritesThroughALinkAndKeepsIt) {
 }
 
 TEST(PortableProfileRead, APipeNamedLikeTheFileDoesNotBlock) {
-    TestFolder folder;
-    ASSERT_EQ(mkfifo(HostPath(folder.Path("pconfig.ini")).c_str(), 0644), 0);
-    EXPECT_TRUE(FileExists(folder.Path("pconfig.ini")));
-    EXPECT_EQ(ProfileReadText(folder.Path("pconfig.ini"), "a", "k"), "");
-    EXPECT_TRUE(ProfileSectionNames(folder.Path("pconfig.ini")).empty());
-    EXPECT_FALSE(ProfileWriteText(folder.Path("pconfig.ini"), "a", "k", "1"));
+    ScratchFolder folder;
+    ASSERT_EQ(mkfifo(HostPath(folder.ProgramPath("pconfig.ini")).c_str(), 0644), 0);
+    EXPECT_TRUE(FileExists(folder.ProgramPath("pconfig.ini")));
+    EXPECT_EQ(ProfileReadText(folder.ProgramPath("pconfig.ini"), "a", "k"), "");
+    EXPECT_TRUE(ProfileSectionNames(folder.ProgramPath("pconfig.ini")).empty());
+    EXPECT_FALSE(ProfileWriteText(folder.ProgramPath("pconfig.ini"), "a", "k", "1"));
 }
 
 TEST(PortablePaths, BackslashesBecomeSlashesButNotTrailBytes) {

@@ -10,7 +10,7 @@
 
 #include "core/library_file/library_file.h"
 #include "core/library_file/profile_seam.h"
-#include "core/library_file/test_folder.h"
+#include "testing/scratch_folder.h"
 
 namespace {
 
@@ -78,7 +78,11 @@ Text ManySections(size_t count) {
 
 Text ManySectionNames(size_t count) {
     Text out;
-    for (size_t i = 1; i <= count; ++i) out += "s" + Numbered(i) + "|";
+    for (size_t i = 1; i <= count; ++i) {
+        out += "s";
+        out += Numbered(i);
+        out += "|";
+    }
     return out;
 }
 
@@ -227,7 +231,7 @@ std::string Describe(const Text& t) {
     return out + (t.size() > 160 ? "...\"" : "\"");
 }
 
-Text RunStep(const Step& step, const TestFolder& folder, const Text& file) {
+Text RunStep(const Step& step, const ScratchFolder& folder, const Text& file) {
     switch (step.op) {
     case Op::Read: return ProfileReadText(file, step.section, step.key);
     case Op::Write: return ProfileWriteText(file, step.section, step.key, step.value) ? "1" : "0";
@@ -246,8 +250,8 @@ Text RunStep(const Step& step, const TestFolder& folder, const Text& file) {
 TEST(ProfileTable, EveryCaseGivesItsResults) {
     for (const Case& c : Cases()) {
         SCOPED_TRACE(c.name);
-        TestFolder folder;
-        const Text file = folder.Path("pconfig.ini");
+        ScratchFolder folder;
+        const Text file = folder.ProgramPath("pconfig.ini");
         if (c.start == Start::File) folder.Write("pconfig.ini", c.content);
         if (c.start == Start::Folder) folder.MakeFolder("pconfig.ini");
         for (size_t i = 0; i < c.steps.size(); ++i) {

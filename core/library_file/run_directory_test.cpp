@@ -6,7 +6,7 @@
 
 #include "core/library_file/library_file.h"
 #include "core/library_file/profile_seam.h"
-#include "core/library_file/test_folder.h"
+#include "testing/scratch_folder.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -58,7 +58,7 @@ bool CopyProgram(const Text& from, const Text& to) {
 #ifdef _WIN32
     return CopyFileW(LongWidePath(from).c_str(), LongWidePath(to).c_str(), TRUE) != 0;
 #else
-    TestFolder::CopyBytes(from, to);
+    ScratchFolder::CopyBytes(from, to);
     return chmod(HostPath(to).c_str(), 0755) == 0;
 #endif
 }
@@ -91,20 +91,20 @@ int RunProgram(const Text& program, const Text& argument) {
 }
 
 // The RunDirectory that the probe finds when it is started from folder under the name program.
-Text RunDirectoryOfCopyIn(const TestFolder& scratch, const Text& folder, const Text& program = "probe") {
+Text RunDirectoryOfCopyIn(const ScratchFolder& scratch, const Text& folder, const Text& program = "probe") {
     FixRunDirectory(ModuleFileName());
     const Text probe = RunDirectory() + "\\library_file_probe" + kProgramSuffix;
     const Text copy = folder + "\\" + program + kProgramSuffix;
     if (!CopyProgram(probe, copy)) return "(no copy of " + probe + ")";
-    const int code = RunProgram(copy, scratch.Path("found.txt"));
+    const int code = RunProgram(copy, scratch.ProgramPath("found.txt"));
     if (code != 0) return "(exit code " + std::to_string(code) + ")";
     return scratch.Read("found.txt");
 }
 
 // 誠 is 0xD5 0x5C. In the program's own name it puts a 0x5C after the last backslash.
 TEST(RunDirectory, StepsOverTheByte0x5CThatEndsACharacter) {
-    TestFolder scratch;
-    const Text folder = scratch.Path("誠");
+    ScratchFolder scratch;
+    const Text folder = scratch.ProgramPath("誠");
     ASSERT_TRUE(MakeFolderAt(folder));
     EXPECT_EQ(RunDirectoryOfCopyIn(scratch, folder, "誠"), folder);
 }
@@ -112,8 +112,8 @@ TEST(RunDirectory, StepsOverTheByte0x5CThatEndsACharacter) {
 // 200 characters of Chinese are 400 bytes of code page 936: a path well inside MAX_PATH for
 // Windows that does not fit the 260-byte buffer of the ANSI module path.
 TEST(RunDirectory, FindsAFolderWhosePathIsLongerThan259Bytes) {
-    TestFolder scratch;
-    Text folder = scratch.Path();
+    ScratchFolder scratch;
+    Text folder = scratch.ProgramPath();
     for (int level = 0; level < 3; ++level) {
         Text name;
         for (int i = 0; i < 60; ++i) name += "啊";
@@ -125,22 +125,22 @@ TEST(RunDirectory, FindsAFolderWhosePathIsLongerThan259Bytes) {
 }
 
 TEST(FileExists, FindsFilesAndFolders) {
-    TestFolder scratch;
-    EXPECT_FALSE(FileExists(scratch.Path("pconfig.ini")));
+    ScratchFolder scratch;
+    EXPECT_FALSE(FileExists(scratch.ProgramPath("pconfig.ini")));
     scratch.Write("pconfig.ini", "");
-    EXPECT_TRUE(FileExists(scratch.Path("pconfig.ini")));
+    EXPECT_TRUE(FileExists(scratch.ProgramPath("pconfig.ini")));
     scratch.Remove("pconfig.ini");
-    EXPECT_FALSE(FileExists(scratch.Path("pconfig.ini")));
+    EXPECT_FALSE(FileExists(scratch.ProgramPath("pconfig.ini")));
     ASSERT_TRUE(scratch.MakeFolder("pconfig.ini"));
-    EXPECT_TRUE(FileExists(scratch.Path("pconfig.ini")));  // a folder of that name counts
-    EXPECT_FALSE(FileExists(scratch.Path("missing\\pconfig.ini")));
+    EXPECT_TRUE(FileExists(scratch.ProgramPath("pconfig.ini")));  // a folder of that name counts
+    EXPECT_FALSE(FileExists(scratch.ProgramPath("missing\\pconfig.ini")));
     EXPECT_FALSE(FileExists(""));
 }
 
 TEST(ProfileReadText, SkipsLeadingBlanksOfTheFileName) {
-    TestFolder scratch;
+    ScratchFolder scratch;
     scratch.Write("pconfig.ini", "[a]\r\nk=1\r\n");
-    EXPECT_EQ(ProfileReadText(" \t\x01" + scratch.Path("pconfig.ini"), "a", "k"), "1");
+    EXPECT_EQ(ProfileReadText(" \t\x01" + scratch.ProgramPath("pconfig.ini"), "a", "k"), "1");
     EXPECT_EQ(ProfileReadText(" \t", "a", "k"), "");
 }
 
