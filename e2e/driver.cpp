@@ -272,7 +272,11 @@ HWND RunningProgram::MessageBox() const {
 
 HWND RunningProgram::WaitMessageBox(Duration limit) const {
     HWND box = nullptr;
-    WaitUntil([&] { return (box = MessageBox()) != nullptr; }, limit);
+    if (!WaitUntil([&] { return (box = MessageBox()) != nullptr; }, limit)) return nullptr;
+    // A box can be visible before it has been sized and placed; the thread answers a message only
+    // once it has finished building the box and waits in the box's own loop.
+    DWORD_PTR unused = 0;
+    if (!SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, limit, &unused)) return nullptr;
     return box;
 }
 
