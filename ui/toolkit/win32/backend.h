@@ -61,6 +61,9 @@ HWND CreateLabel(const ControlRow& row, HWND parent);
 HWND CreateGroupBox(const ControlRow& row, HWND parent);
 HWND CreatePictureBox(const ControlRow& row, HWND parent);
 
+// Registers one of the program's window classes, once; `what` names it in the error log.
+bool RegisterProgramClass(const wchar_t* name, WNDPROC proc, int extraBytes, HBRUSH background, const char* what);
+
 // The window classes the program paints itself; registered once.
 bool RegisterLabelClass();
 bool RegisterPictureBoxClass();

@@ -51,16 +51,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }  // namespace
 
 bool RegisterLabelClass() {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kLabelClass, &wc)) return true;
-    wc.lpfnWndProc = LabelProc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kLabelClass;
-    if (!RegisterClassExW(&wc)) return LogWinError("registering the label class");
-    return true;
+    return RegisterProgramClass(kLabelClass, LabelProc, sizeof(LONG_PTR), nullptr, "registering the label class");
 }
 
 HWND CreateLabel(const ControlRow& row, HWND parent) { return CreateControlWindow(kLabelClass, row, parent, 0); }

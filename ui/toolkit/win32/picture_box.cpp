@@ -32,16 +32,7 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 bool RegisterPictureBoxClass() {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPictureClass, &wc)) return true;
-    wc.lpfnWndProc = PictureBoxProc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureClass;
-    if (!RegisterClassExW(&wc)) return LogWinError("registering the picture box class");
-    return true;
+    return RegisterProgramClass(kPictureClass, PictureBoxProc, sizeof(LONG_PTR), nullptr, "registering the picture box class");
 }
 
 HWND CreatePictureBox(const ControlRow& row, HWND parent) { return CreateControlWindow(kPictureClass, row, parent, 0); }

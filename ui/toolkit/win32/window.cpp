@@ -150,17 +150,28 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool RegisterWindowClass() {
+}  // namespace
+
+bool RegisterProgramClass(const wchar_t* name, WNDPROC proc, int extraBytes, HBRUSH background, const char* what) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kWindowClass, &wc)) return true;
-    wc.lpfnWndProc = MainWindowProc;
+    // Registered once per process; the tests build the window more than once.
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return true;
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = extraBytes;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc)) return LogWinError("registering the main window class");
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    if (!RegisterClassExW(&wc)) return LogWinError(what);
     return true;
+}
+
+namespace {
+
+bool RegisterWindowClass() {
+    return RegisterProgramClass(kWindowClass, MainWindowProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                "registering the main window class");
 }
 
 bool CreateMainWindow(const WindowDescription& window) {
