@@ -146,8 +146,9 @@ std::string HundredThousandSections() {
 
 std::vector<Case> Corpus() {
     return {
+        // Saving the settings would rewrite these two whole under Wine and lose bytes: not written.
         {"binary garbage after a library", [] { return kLibraryA + Garbage(64 << 10, false); }, nullptr,
-         {"词库甲"}, true, Afterwards::OldPlusSettings},
+         {"词库甲"}, true, Afterwards::Untouched},
         {"a 50 MB line between two libraries", FiftyMegabyteLine, nullptr, {"词库甲", "大词库", "词库乙"}, true,
          Afterwards::OldPlusSettings},
         {"100,000 sections", HundredThousandSections, nullptr, {"词库甲", "库0", "库1"}, true,
@@ -158,7 +159,7 @@ std::vector<Case> Corpus() {
          {"词库甲", "词库乙"}, true, Afterwards::OldPlusSettings},
         {"NUL bytes inside a library",
          [] { return kLibraryA + kNulLibrary + kLibraryB; }, nullptr,
-         {"词库甲"}, true, Afterwards::OldPlusSettings},
+         {"词库甲"}, true, Afterwards::Untouched},
         {"huge numbers and garbage radio values in the settings",
          [] {
              return kLibraryA +

@@ -100,6 +100,11 @@ constexpr const char* kWineRewrites =
     "Wine writes the whole file anew from what it read: blank lines go, and every line it keeps "
     "loses its blanks and ends in CR LF; the portable engine changes the one line and keeps every other byte";
 
+constexpr const char* kWineRefusesLoss =
+    "Wine writes the whole file anew from its UTF-16 reading, which loses what follows a zero byte "
+    "in a line and changes bytes that are no characters of the file's encoding: such a file is not "
+    "written at all there; the portable engine changes the one line and keeps every other byte";
+
 const Text kRegenerated = ConcatText({"[默认]\r\n配置项名称=", kDefaultWordList, "\r\n"});
 
 const std::vector<Case>& Cases() {
@@ -168,18 +173,24 @@ const std::vector<Case>& Cases() {
          "on byte 10,238 here; the portable engine cuts at byte 10,239 whatever it splits"},
         {"quotes around a value are taken off", Start::File, "[a]\r\nk=\"q v\"\r\nj='x'\r\nm=\"\r\nn=\"a'\r\n",
          {Read("a", "k", "q v"), Read("a", "j", "x"), Read("a", "m", "\""), Read("a", "n", "\"a'")}},
-        {"zero bytes end names and values", Start::File, Text("[a]\r\nk=ab\0cd\r\n[b\0c]\r\nj=1\r\n", 27),
-         {Read("a", "k", "ab"), Names("a|b|"), Read("b", "j", "1")}},
+        {"zero bytes end names and values, and a write keeps what follows them", Start::File,
+         Text("[a]\r\nk=ab\0cd\r\n[b\0c]\r\nj=1\r\n", 27),
+         {Read("a", "k", "ab"), Names("a|b|"), Read("b", "j", "1"), Write("b", "j", "2").Wine("0"),
+          FileIs(Text("[a]\r\nk=ab\0cd\r\n[b\0c]\r\nj=2\r\n", 27)).Wine(Text("[a]\r\nk=ab\0cd\r\n[b\0c]\r\nj=1\r\n", 27))},
+         kWineRefusesLoss},
+        {"a UTF-8 byte-order mark before bytes that are no UTF-8", Start::File, "\xEF\xBB\xBF[a]\r\nk=\xFF\r\n",
+         {Write("b", "j", "1").Wine("0"),
+          FileIs("\xEF\xBB\xBF[a]\r\nk=\xFF\r\n[b]\r\nj=1\r\n").Wine("\xEF\xBB\xBF[a]\r\nk=\xFF\r\n")},
+         kWineRefusesLoss},
         {"a section line without its closing bracket opens no section", Start::File,
          "[a]\r\nk=1\r\n[b\r\nj=2\r\n",
          {Read("a", "j", "2"), Read("b", "j", ""), Names("a|")}},
         {"a closing bracket must start a character", Start::File, "[s]\r\n[\x81\x5D\r\nk=1\r\n[x\x81\x5D]\r\nj=2\r\n",
          {Names("s|x\x81\x5D|"), Read("s", "k", "1"), Read("x\x81\x5D", "j", "2")}},
         {"binary garbage before a section", Start::File, Garbage(4096) + "\n\n[z]\r\nk=1\r\n",
-         {Read("z", "k", "1"), Write("z", "k", "2"), Read("z", "k", "2"),
-          FileIs(Garbage(4096) + "\n\n[z]\r\nk=2\r\n").Wine(kUnchecked)},
-         "Wine converts the whole file to UTF-16 and back when it writes, so bytes that are no GBK "
-         "characters do not survive; the portable engine keeps them"},
+         {Read("z", "k", "1"), Write("z", "k", "2").Wine("0"), Read("z", "k", "2").Wine("1"),
+          FileIs(Garbage(4096) + "\n\n[z]\r\nk=2\r\n").Wine(Garbage(4096) + "\n\n[z]\r\nk=1\r\n")},
+         kWineRefusesLoss},
         {"a line of 50 MB", Start::File, "[a]\r\nk=" + Repeat("x", 50u << 20) + "\r\n[b]\r\nk=2\r\n",
          {Read("a", "k", Repeat("x", 10239)), Read("b", "k", "2"), Names("a|b|")}},
         {"100,000 sections: the names that fit, the last partial one dropped", Start::File, ManySections(100000),
