@@ -55,11 +55,23 @@ bool WriteWindowText(HWND hwnd, std::string_view text) {
     return true;
 }
 
+// Wine's edit control wraps a line by laying it out anew from each wrap point to its end, so a
+// long line appended whole takes time that grows with its square. Such a line goes in pieces of
+// this many characters instead; short lines still go all in one. The text is the same either way.
+constexpr size_t kLongLinePiece = 4096;
+
 void EditAppendText(HWND edit, std::string_view text) {
-    std::wstring wide = WideFrom936(text);
+    const std::wstring wide = WideFrom936(text);
     QuietScope quiet;
-    int end = GetWindowTextLengthW(edit);
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+    for (size_t start = 0; start < wide.size();) {
+        size_t end = start;
+        for (size_t run = 0; end < wide.size() && run < kLongLinePiece; ++end) run = wide[end] == L'\n' ? 0 : run + 1;
+        if (end < wide.size() && wide[end - 1] == L'\r') ++end;  // CR LF stays in one piece
+        const std::wstring piece = wide.substr(start, end - start);
+        int length = GetWindowTextLengthW(edit);
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+        SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+        start = end;
+    }
 }

@@ -304,6 +304,19 @@ TEST_F(WindowTest, TextsCrossTheBoundaryAsGbk) {
     EXPECT_EQ(ui.ReadControlText(控件::编辑框_生成结果), "默认、词库 one\r\n二 x\r\n");
 }
 
+// Long lines go into the box in pieces: the text must come out exactly as it went in, also where
+// a piece would end between CR and LF.
+TEST_F(WindowTest, LongLinesAppendWhole) {
+    Build();
+    Toolkit& ui = WindowToolkit();
+    Text text = Text(4095, 'a') + "\r\n";
+    for (int i = 0; i < 4000; ++i) text += "词库 ";
+    text += "\r\nshort\r\n\r\n" + Text(9000, 'b');
+    ui.AppendEditText(控件::编辑框_生成结果, "x");
+    ui.AppendEditText(控件::编辑框_生成结果, text);
+    EXPECT_TRUE(ui.ReadControlText(控件::编辑框_生成结果) == "x" + text);
+}
+
 TEST_F(WindowTest, WritesRaiseNoEvent) {
     Build();
     Toolkit& ui = WindowToolkit();
