@@ -64,6 +64,17 @@ HWND CreatePictureBox(const ControlRow& row, HWND parent);
 // Registers one of the program's window classes, once; `what` names it in the error log.
 bool RegisterProgramClass(const wchar_t* name, WNDPROC proc, int extraBytes, HBRUSH background, const char* what);
 
+// A control the program paints itself: PaintedControlProc<Paint> is its window procedure, in which
+// Paint fills the whole client area, for the screen and for WM_PRINTCLIENT alike; the font set on
+// it is kept, and a new font or text repaints it.
+using PaintFunction = void (*)(HWND hwnd, HDC dc);
+LRESULT PaintedControlMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, PaintFunction paint);
+template <PaintFunction Paint>
+LRESULT CALLBACK PaintedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return PaintedControlMessage(hwnd, message, wParam, lParam, Paint);
+}
+bool RegisterPaintedClass(const wchar_t* name, WNDPROC proc, const char* what);
+
 // The window classes the program paints itself; registered once.
 bool RegisterLabelClass();
 bool RegisterPictureBoxClass();
