@@ -104,6 +104,22 @@ std::wstring BoxText(HWND box) {
     return text;
 }
 
+// The message box the created event shows, "信息：" with `text`, comes while the window is still
+// hidden; once it is answered the window shows (with `caption`, when given), and closing it
+// exits with 0.
+void AnswerBoxWhileHiddenThenClose(const Child& child, const wchar_t* text, const wchar_t* caption) {
+    HWND box = child.WaitForWindow(kBoxClass, L"信息：");
+    ASSERT_NE(box, nullptr);
+    HWND window = child.Window(kMainClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(BoxText(box), text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_NE(child.WaitForWindow(kMainClass, caption), nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(child.WaitForExit(), 0u);
+}
+
 TEST(Lifecycle, ClosingRunsTheEventsInOrderAndExitsWithZero) {
     ScratchFolder folder;
     Child child(BesideThisTest(L"lifecycle_probe.exe"), folder, L"");
@@ -122,16 +138,7 @@ TEST(Lifecycle, CreatedEventsMessageBoxShowsWhileTheWindowIsHidden) {
     ScratchFolder folder;
     Child child(BesideThisTest(L"lifecycle_probe.exe"), folder, L"message");
     ASSERT_TRUE(child.Started());
-    HWND box = child.WaitForWindow(kBoxClass, L"信息：");
-    ASSERT_NE(box, nullptr);
-    HWND window = child.Window(kMainClass);
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(BoxText(box), L"probe");
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_NE(child.WaitForWindow(kMainClass), nullptr);  // shown once the box is closed
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(child.WaitForExit(), 0u);
+    ASSERT_NO_FATAL_FAILURE(AnswerBoxWhileHiddenThenClose(child, L"probe", nullptr));
 }
 
 TEST(Lifecycle, WindowThatCannotBeCreatedIsAFatalErrorWithMinusOne) {
@@ -196,16 +203,7 @@ TEST(PasswordProgram, FirstStartAndClose) {
     ScratchFolder folder;
     Child child(BesideThisTest(L"Password.exe"), folder, L"");
     ASSERT_TRUE(child.Started());
-    HWND box = child.WaitForWindow(kBoxClass, L"信息：");
-    ASSERT_NE(box, nullptr);
-    HWND window = child.Window(kMainClass);
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(BoxText(box), L"词库丢失，已重新生成。");
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    ASSERT_NE(child.WaitForWindow(kMainClass, L"Password "), nullptr);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(child.WaitForExit(), 0u);
+    ASSERT_NO_FATAL_FAILURE(AnswerBoxWhileHiddenThenClose(child, L"词库丢失，已重新生成。", L"Password "));
     std::string ini = folder.Read("pconfig.ini");
     EXPECT_NE(ini.find("[配置]"), std::string::npos);
     EXPECT_NE(ini.find("所有词库=真"), std::string::npos);

@@ -117,6 +117,14 @@ testing::AssertionResult Scenario::WaitResultLines(int lines, TextList* got) {
     return testing::AssertionSuccess();
 }
 
+testing::AssertionResult Scenario::GenerateLines(std::string_view maxLength, int count, TextList* got) {
+    testing::AssertionResult step = Fill(控件::编辑框_最大长度, maxLength);
+    if (step) step = Fill(控件::编辑框_生成个数, std::to_string(count));
+    if (step) step = Click(控件::按钮_生成);
+    if (step) step = WaitResultLines(count, got);
+    return step;
+}
+
 testing::AssertionResult Scenario::Close(CloseWay way) {
     switch (way) {
     case CloseWay::EscKey: PressKey(VK_ESCAPE); break;

@@ -52,6 +52,8 @@ public:
 
     // Waits until the results box holds `lines` lines, each ended by CR LF; they are returned.
     testing::AssertionResult WaitResultLines(int lines, TextList* got = nullptr);
+    // Types both fields, clicks Generate and waits for the `count` lines.
+    testing::AssertionResult GenerateLines(std::string_view maxLength, int count, TextList* got = nullptr);
 
     testing::AssertionResult Close(CloseWay way);
     // Closes and waits for the exit code 0.

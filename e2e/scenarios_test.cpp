@@ -104,10 +104,7 @@ TEST_F(Generate, RefusesEmptyFieldsAndMakesTheAskedLines) {
 TEST_F(Generate, RegeneratesAFileDeletedWhileRunning) {
     folder.WriteLibraryFile(DefaultLibraryFile());
     ASSERT_TRUE(StartShown());
-    ASSERT_TRUE(Fill(控件::编辑框_最大长度, "13"));
-    ASSERT_TRUE(Fill(控件::编辑框_生成个数, "3"));
-    ASSERT_TRUE(Click(控件::按钮_生成));
-    ASSERT_TRUE(WaitResultLines(3));
+    ASSERT_TRUE(GenerateLines("13", 3));
 
     ASSERT_TRUE(folder.Remove(L"pconfig.ini"));
     ASSERT_TRUE(Click(控件::按钮_生成));
@@ -315,10 +312,7 @@ TEST_F(Menu, EachItemShowsItsMessage) {
     const Case cases[] = {{1, kAuthorMessage}, {2, kAboutMessage}};
     folder.WriteLibraryFile(DefaultLibraryFile());
     ASSERT_TRUE(StartShown());
-    ASSERT_TRUE(Fill(控件::编辑框_最大长度, "13"));
-    ASSERT_TRUE(Fill(控件::编辑框_生成个数, "2"));
-    ASSERT_TRUE(Click(控件::按钮_生成));
-    ASSERT_TRUE(WaitResultLines(2));
+    ASSERT_TRUE(GenerateLines("13", 2));
     Text results = Results();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
