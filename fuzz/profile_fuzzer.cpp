@@ -10,10 +10,15 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "core/library_file/library_file.h"
 #include "core/library_file/profile_engine.h"
@@ -95,6 +100,17 @@ void CheckOtherLinesSurvive(std::string_view before, std::string_view after) {
 }
 
 }  // namespace
+
+// Every write replaces the file through a temporary file that the engine syncs to disk; on a disk
+// the sync costs more than the rest of an input together. The scratch folder therefore lives in
+// RAM (/dev/shm) when the machine has one we may write to and TMPDIR names no other place: the
+// engine runs exactly as it does anywhere else, only its sync returns at once.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::error_code ec;
+    const bool ram = std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0;
+    if (std::getenv("TMPDIR") == nullptr && ram) setenv("TMPDIR", "/dev/shm", 0);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScratchFolder folder;
